@@ -1,5 +1,7 @@
 #include "tests/SkriptovanyOdpovidac.h"
 
+#include <QPushButton>
+
 SkriptovanyOdpovidac::SkriptovanyOdpovidac() {
   Dialogy::nastavSpoustec([this](QDialog& d) { return spust(d); });
 }
