@@ -33,6 +33,12 @@ QStringList SkriptovanyOdpovidac::texty() const {
 }
 
 int SkriptovanyOdpovidac::spust(QDialog& dialog) {
+  // Shown as exec() would, so the window's show-time work runs before it is answered.
+  dialog.show();
+  struct Skryj {
+    QDialog& d;
+    ~Skryj() { d.hide(); }
+  } skryj{dialog};
   ZobrazenyDialog z;
   z.trida = dialog.metaObject()->className();
   z.nazev = dialog.objectName();
@@ -44,12 +50,6 @@ int SkriptovanyOdpovidac::spust(QDialog& dialog) {
     if (mb->defaultButton()) z.vychozi = mb->standardButton(mb->defaultButton());
   }
   zobrazene_.push_back(z);
-  // Shown as exec() would, so the window's show-time work runs before it is answered.
-  dialog.show();
-  struct Skryj {
-    QDialog& d;
-    ~Skryj() { d.hide(); }
-  } skryj{dialog};
   if (odpovedi_.empty()) {
     ++nevyrizene_;
     return qobject_cast<QMessageBox*>(&dialog) ? static_cast<int>(QMessageBox::Cancel)
