@@ -41,8 +41,17 @@ void ChybaAplikace(const QString& text);
 
 void ZobrazText(const QString& titulek, const QString& text, bool svislyPosuvnik);
 bool ZadejCislo(double& hodnota, const QString& titulek, const QString& popiska);
-bool ZadejDatum(QDate& datum, const QString& titulek);
+// prazdne: the field being edited holds no date yet and datum only proposes one, so
+// confirming the shown date counts as a change. An invalid datum is treated the same way,
+// showing today.
+bool ZadejDatum(QDate& datum, const QString& titulek, bool prazdne = false);
 bool ZadejRok(uint16_t& rok, uint16_t nejnizsiRok, const QString& titulek);
+
+// The number dialog's text of a value: 15 significant digits, decimal comma, no grouping
+// ("0", "12,5", "1234567,25"; "1E-6" and "1,5E15" outside the fixed range).
+QString ObecnyFormat(double hodnota);
+// Keeps the digits, ',' and '-' in their order: "1.234,5" -> "1234,5".
+QString FiltrCisla(const QString& text);
 
 // Opens a URL or file with the desktop's associated application.
 bool OtevriDokument(const QString& cil, const QString& parametry);
