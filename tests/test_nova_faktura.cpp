@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QClipboard>
@@ -116,6 +118,9 @@ struct PripadNavrhu {
   QString cislo;     // Ed_Cislo
   QString vysledek;  // the whole number
 };
+
+// Names the case in test listings by what it expects.
+void PrintTo(const PripadNavrhu& p, std::ostream* os) { *os << p.vysledek.toStdString(); }
 
 class NavrhTest : public ::testing::TestWithParam<PripadNavrhu> {};
 
