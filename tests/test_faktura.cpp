@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QTabWidget>
 
@@ -438,4 +439,22 @@ TEST_F(SProgramem, PatternButtonsWithoutAnyYearSayThereIsNone) {
   p.sql("DELETE FROM Faktura");
   QTest::mouseClick(p.najdi<QPushButton>("Tl_VybratOdberatele"), Qt::LeftButton);
   EXPECT_EQ(p.odpovidac.posledni().text, "Není platný rok.");
+}
+
+TEST_F(SProgramem, AYearTheSettingsFileCannotTakeStaysForTheRunAndTheUserIsTold) {
+  p.okno.reset();
+  ASSERT_TRUE(QDir(p.slozka.path()).mkdir("Tarvion.ini"));  // in the way of the file
+  p.spust();
+  p.odpovidac
+      .potom([](QDialog& d) {
+        auto* rok = d.findChild<QComboBox*>("CBox_Rok");
+        rok->setCurrentIndex(rok->findText("2016"));
+        return stiskniOk(d);
+      })
+      .stiskni(QMessageBox::Ok);
+  p.okno->Akce_NastaveniRoku->trigger();
+  EXPECT_EQ(p.odpovidac.posledni().text,
+            "Unable to write to " + p.cesta("Tarvion.ini"));
+  EXPECT_EQ(p.najdi<QLabel>("La_AktualniObdobi")->text(), "Období 2016");
+  EXPECT_EQ(p.okno->Nastaveni.AktualniRok, 2016);
 }
