@@ -591,10 +591,7 @@ bool THlavni::eventFilter(QObject* objekt, QEvent* udalost) {
 
 QVariant THlavni::JednaHodnota(const QString& sql, const QVariantList& parametry,
                                const QString& pole) {
-  struct Zavri {
-    db::DataSet& d;
-    ~Zavri() { d.zavri(); }
-  } zavri{*ADODataSet_Funkce};
+  db::ZavriNaKonci zavri(*ADODataSet_Funkce);
   ADODataSet_Funkce->zavri();
   ADODataSet_Funkce->nastavSql(sql, parametry);
   ADODataSet_Funkce->otevri();

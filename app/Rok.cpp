@@ -24,10 +24,7 @@ void THlavni::Akce_NastaveniRokuExecute() {
 }
 
 QStringList THlavni::SeznamRoku() {
-  struct Zavri {
-    db::DataSet& d;
-    ~Zavri() { d.zavri(); }
-  } zavri{*ADODataSet_Funkce};
+  db::ZavriNaKonci zavri(*ADODataSet_Funkce);
   ADODataSet_Funkce->zavri();
   ADODataSet_Funkce->nastavSql(
       "SELECT F.Rok FROM ( SELECT DISTINCT LEFT(RIGHT(Cislo, 8), 4) AS Rok FROM Faktura ) AS F  "

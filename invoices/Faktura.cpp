@@ -171,10 +171,7 @@ void THlavni::PrevezmiHlavicku(int idVzoru) {
                                       "Komentar2"};
   QMap<QString, QString> vzor;
   {
-    struct Zavri {
-      db::DataSet& d;
-      ~Zavri() { d.zavri(); }
-    } zavri{*ADODataSet_Funkce};
+    db::ZavriNaKonci zavri(*ADODataSet_Funkce);
     ADODataSet_Funkce->zavri();
     ADODataSet_Funkce->nastavSql("SELECT * FROM Faktura WHERE Id = ?", {idVzoru});
     ADODataSet_Funkce->otevri();

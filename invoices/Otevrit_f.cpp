@@ -82,12 +82,6 @@ class MysVSeznamu : public QObject {
   QTreeWidget& seznam_;
 };
 
-// The scratch query is shared by the main window: leave it closed whatever happens.
-struct Zavreni {
-  db::DataSet& dotaz;
-  ~Zavreni() { dotaz.zavri(); }
-};
-
 // "0.00", an empty amount as nought.
 QString penize(const QVariant& hodnota) {
   return FormatPenizeBezOddelovace(hodnota.isNull() ? 0.0
@@ -165,7 +159,7 @@ void TOtevrit::NaplnSeznam(int rok, const QString& dalsiPodminka) {
   funkce_.nastavSql(
       "SELECT * FROM Faktura WHERE LEFT(RIGHT(Cislo, 8), 4) = ?" + dalsiPodminka + " ORDER BY Id",
       {QString::number(rok)});
-  Zavreni zavreni{funkce_};
+  db::ZavriNaKonci zavreni(funkce_);
   funkce_.otevri();
 
   // Fields looked up once: a year can hold thousands of invoices.

@@ -16,33 +16,19 @@ using db::StavDat;
 double THlavni::SoucetPolozek(int idFaktury, const QString& sloupec) {
   // Only the three money columns are ever summed; the name is never the user's text.
   if (sloupec != "CenaBezDPH" && sloupec != "DPH" && sloupec != "CenaCelkem") return 0;
-  struct Zavri {
-    db::DataSet& d;
-    ~Zavri() { d.zavri(); }
-  } zavri{*ADODataSet_Funkce};
-  ADODataSet_Funkce->zavri();
-  ADODataSet_Funkce->nastavSql("SELECT Sum(" + sloupec + ") AS SA FROM Polozky WHERE Id_Faktura = ?",
-                               {idFaktury});
-  ADODataSet_Funkce->otevri();
-  return ADODataSet_Funkce->eof() ? 0.0 : ADODataSet_Funkce->penize("SA");
+  return db::naDesetitisiciny(
+      JednaHodnota("SELECT Sum(" + sloupec + ") AS SA FROM Polozky WHERE Id_Faktura = ?",
+                   {idFaktury}, "SA")
+          .toDouble());
 }
 
 void THlavni::PrepocitejCastku() {
   if (!ADODataSet_Faktura->jeOtevreny() || ADODataSet_Faktura->eof()) return;
   if (ADODataSet_Faktura->stav() != StavDat::Editace) ADODataSet_Faktura->edituj();
-  double soucet = 0;
-  {
-    struct Zavri {
-      db::DataSet& d;
-      ~Zavri() { d.zavri(); }
-    } zavri{*ADODataSet_Funkce};
-    ADODataSet_Funkce->zavri();
-    ADODataSet_Funkce->nastavSql(
-        "SELECT SUM(CenaCelkem) AS Celkem FROM Polozky WHERE Id_Faktura = ?",
-        {ADODataSet_Faktura->cele("Id")});
-    ADODataSet_Funkce->otevri();
-    soucet = ADODataSet_Funkce->penize("Celkem");
-  }
+  const double soucet = db::naDesetitisiciny(
+      JednaHodnota("SELECT SUM(CenaCelkem) AS Celkem FROM Polozky WHERE Id_Faktura = ?",
+                   {ADODataSet_Faktura->cele("Id")}, "Celkem")
+          .toDouble());
   switch (Nastaveni.ZaokrouhlFakturu) {
     case 0:
       ADODataSet_Faktura->nastav("Castka", Zaokrouhli(0, soucet));

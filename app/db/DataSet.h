@@ -105,6 +105,19 @@ class DataSet : public QObject {
   std::vector<std::function<void()>> kontroly_;
 };
 
+// Closes a dataset when the scope ends, also when an error escapes: the scratch query is
+// shared, so every use leaves it closed.
+class ZavriNaKonci {
+ public:
+  explicit ZavriNaKonci(DataSet& data) : data_(data) {}
+  ~ZavriNaKonci() { data_.zavri(); }
+  ZavriNaKonci(const ZavriNaKonci&) = delete;
+  ZavriNaKonci& operator=(const ZavriNaKonci&) = delete;
+
+ private:
+  DataSet& data_;
+};
+
 // Money held to four decimals.
 double naDesetitisiciny(double hodnota);
 
