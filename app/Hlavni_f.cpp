@@ -97,6 +97,9 @@ THlavni::THlavni(const QString& slozkaProgramu, QWidget* rodic) : QMainWindow(ro
 THlavni::~THlavni() {
   qApp->removeEventFilter(this);
   FormClose();
+  // The controls and the grid model refer to the datasets, which go before the base class
+  // would delete the controls.
+  delete takeCentralWidget();
 }
 
 QAction* THlavni::akce(const QString& nazev, const QString& titulek, const QString& napoveda,
@@ -215,8 +218,9 @@ void THlavni::VytvorOkno() {
   svisle->addStretch(0);  // holds the toolbar at the top while no invoice is open
   statusBar();
 
-  resize(764, 571 + menuBar()->sizeHint().height());
-  setMinimumSize(780, 630);
+  const int menu = menuBar()->sizeHint().height();
+  resize(764, 571 + menu);
+  setMinimumSize(764, 571 + menu);
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
@@ -258,6 +262,7 @@ void THlavni::VytvorStranuHlavicky(QWidget* strana) {
   forma->setEditable(true);
   forma->addItems({"PP", "H"});
   forma->setInsertPolicy(QComboBox::NoInsert);
+  forma->setCompleter(nullptr);  // what is typed is stored, not silently completed
   vazaneOvladace_ << forma;
   radek(mVstup, 0, 3, "Forma úhrady", forma);
   const char* datumy[3][2] = {{"DBEd_DatumPlneni", "Datum plnění"},
