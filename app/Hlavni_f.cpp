@@ -218,9 +218,9 @@ void THlavni::VytvorOkno() {
   svisle->addStretch(0);  // holds the toolbar at the top while no invoice is open
   statusBar();
 
-  const int menu = menuBar()->sizeHint().height();
-  resize(764, 571 + menu);
-  setMinimumSize(764, 571 + menu);
+  // Our fonts are larger than the ones the layout was drawn for: keep at least its size.
+  setMinimumSize(780, 630);
+  resize(minimumSize().expandedTo(sizeHint()));
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
