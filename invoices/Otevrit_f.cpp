@@ -27,6 +27,12 @@ constexpr Sloupec kSloupce[] = {
 };
 constexpr int kPocetSloupcu = int(sizeof(kSloupce) / sizeof(kSloupce[0]));
 
+// The widths were set for a smaller font: a date must still show whole.
+int sirkaSloupce(const QWidget& okno, int i) {
+  const int datum = okno.fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + 12;
+  return i == 1 || i == 4 ? qMax(kSloupce[i].sirka, datum) : kSloupce[i].sirka;
+}
+
 QTreeWidget* seznam(const TOtevrit& okno) {
   return okno.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
 }
@@ -104,7 +110,9 @@ TOtevrit::TOtevrit(QWidget* vlastnik, db::DataSet& funkce) : QDialog(vlastnik), 
   setObjectName(QStringLiteral("Otevrit"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(752, 400);
+  int sirka = 42;  // frame, margins and the vertical scroll bar
+  for (int i = 0; i < kPocetSloupcu; ++i) sirka += sirkaSloupce(*this, i);
+  setFixedSize(sirka, 400);
 
   auto* lv = new QTreeWidget(this);
   lv->setObjectName(QStringLiteral("ListView1"));
@@ -127,7 +135,7 @@ TOtevrit::TOtevrit(QWidget* vlastnik, db::DataSet& funkce) : QDialog(vlastnik), 
     titulky->setText(i, QString::fromUtf8(kSloupce[i].titulek));
     titulky->setTextAlignment(
         i, (kSloupce[i].vpravo ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    lv->setColumnWidth(i, kSloupce[i].sirka);
+    lv->setColumnWidth(i, sirkaSloupce(*this, i));
   }
   // The chosen row stays marked while the buttons have the focus.
   QPalette barvy = lv->palette();
