@@ -138,11 +138,9 @@ void THlavni::VymazPole(const QString& pole) {
 void THlavni::VybratVzor(int tag) {
   if (!ADODataSet_Faktura->jeOtevreny()) return;
   if (!NaplnitMenuRoku(PMenu_Rok, tag, [this](QAction* a) { VyberVzor(a); })) return;
-  const auto* skupina = qobject_cast<QWidget*>(
-      (tag == 2 ? Tl_VybratOdberatele : Tl_VybratVzorFaktury)->parentWidget());
-  const QPoint bod(Tl_VybratVzorFaktury->mapTo(this, QPoint(0, 0)).x() + 22,
-                   skupina ? skupina->mapTo(this, QPoint(0, 0)).y() + 161 - 120 : 0);
-  PMenu_Rok->popup(mapToGlobal(bod));
+  // Beside the pressed button, where the eye already is.
+  QPushButton* tlacitko = tag == 2 ? Tl_VybratOdberatele : Tl_VybratVzorFaktury;
+  PMenu_Rok->popup(tlacitko->mapToGlobal(QPoint(tlacitko->width(), 0)));
 }
 
 void THlavni::VyberVzor(QAction* polozka) {
