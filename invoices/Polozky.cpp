@@ -65,7 +65,11 @@ void THlavni::NastavSloupcePolozek() {
     sloupce.push_back({"CenaCelkem", "Cena celkem", stred, vpravo, 75});
   }
   modelPolozek_->nastavSloupce(sloupce);
-  for (int i = 0; i < int(sloupce.size()); ++i) DBGrid1->setColumnWidth(i, sloupce[i].sirka);
+  // The widths were set for a smaller font: a title must still show whole.
+  const QFontMetrics pismo(DBGrid1->horizontalHeader()->font());
+  for (int i = 0; i < int(sloupce.size()); ++i)
+    DBGrid1->setColumnWidth(
+        i, qMax(sloupce[i].sirka, pismo.horizontalAdvance(sloupce[i].titulek) + 14));
   RozvrhniSouhrn();
   DataSource_PolozkyDataChange();
 }
