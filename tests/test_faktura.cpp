@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTableView>
 
 #include "tests/ProgramVeSlozce.h"
 
@@ -457,4 +458,61 @@ TEST_F(SProgramem, AYearTheSettingsFileCannotTakeStaysForTheRunAndTheUserIsTold)
             "Unable to write to " + p.cesta("Tarvion.ini"));
   EXPECT_EQ(p.najdi<QLabel>("La_AktualniObdobi")->text(), "Období 2016");
   EXPECT_EQ(p.okno->Nastaveni.AktualniRok, 2016);
+}
+
+TEST_F(SProgramem, TheTotalFollowsTheItemsRoundedAsTheSettingsSay) {
+  zalozFakturu();
+  p.okno->Akce_UlozitFakturuExecute();
+  const struct {
+    int zaokrouhleni;
+    const char* forma;
+    double polozky;
+    const char* castka;
+  } pripady[] = {
+      {0, "PP", 1234.50, "1234"},    {1, "PP", 1234.50, "1234.5"}, {1, "H", 1234.50, "1234"},
+      {1, "pp", 1234.50, "1234"},    {2, "H", 1234.50, "1234.5"},  {0, "PP", 1235.50, "1236"},
+      {0, "H", 100.50, "100"},       {0, "H", 101.50, "102"},      {7, "PP", 55.0, "102"},
+  };
+  for (const auto& c : pripady) {
+    p.okno->Nastaveni.ZaokrouhlFakturu = c.zaokrouhleni;
+    p.sql("UPDATE Faktura SET FormaUhrady = ? WHERE Id = 1", {c.forma});
+    p.okno->ZobrazFakturu(-1, false);
+    p.okno->ZobrazFakturu(1, true);
+    p.sql("DELETE FROM Polozky");
+    // Split so that the sum is not exact in binary.
+    p.sql("INSERT INTO Polozky (Id_Faktura, OznaceniDodavky, CenaCelkem) VALUES (1, 'a', ?)",
+          {c.polozky - 21.12});
+    p.sql("INSERT INTO Polozky (Id_Faktura, OznaceniDodavky, CenaCelkem) VALUES (1, 'b', 21.12)");
+    p.sql("INSERT INTO Polozky (Id_Faktura, OznaceniDodavky, PouzeText) VALUES (1, 'text', 1)");
+    p.okno->PrepocitejCastku();
+    EXPECT_EQ(zDatabaze("Castka", 1), c.castka)
+        << c.zaokrouhleni << " " << c.forma << " " << c.polozky;
+    EXPECT_EQ(rezim(), "[Prohlížení]");
+  }
+}
+
+TEST_F(SProgramem, TheItemPageIsLaidOutForVatPayersAndOthers) {
+  zalozFakturu();
+  p.sql("INSERT INTO Polozky (Id_Faktura, Kod, OznaceniDodavky, CenaBezDPH, SazbaDPH, DPH, "
+        "CenaCelkem) VALUES (1, 'A', 'Práce', 100, 21, 21, 121)");
+  for (bool platce : {false, true}) {
+    p.okno->Nastaveni.Platce = platce;
+    p.okno->ZobrazFakturu(-1, false);
+    p.okno->ZobrazFakturu(1, true);
+    auto* mrizka = p.najdi<QTableView>("DBGrid1");
+    QStringList titulky;
+    for (int i = 0; i < mrizka->model()->columnCount(); ++i)
+      titulky << mrizka->model()->headerData(i, Qt::Horizontal).toString();
+    EXPECT_EQ(titulky.join("|"),
+              platce ? "Kód|Označení dodávky|MJ|Počet MJ|Cena MJ|Cena bez DPH|Sazba|DPH|Cena celkem"
+                     : "Kód|Označení dodávky|MJ|Počet MJ|Cena MJ|Cena celkem");
+    EXPECT_EQ(mrizka->columnWidth(1), platce ? 240 : 430);
+    EXPECT_EQ(p.najdi<QLabel>("La_SADPH")->isHidden(), !platce);
+    EXPECT_EQ(p.najdi<QLabel>("La_CelkemFaktura")->text(), "121,00");
+    EXPECT_EQ(p.najdi<QLabel>("La_Poradi")->text(), "1");
+    EXPECT_EQ(p.najdi<QLabel>("La_CelkemPolozek")->text(), "1");
+    EXPECT_EQ(p.najdi<QLabel>("DB_Mena2")->text(), "CZK");
+  }
+  EXPECT_EQ(p.najdi<QLabel>("La_SADPH")->text(), "21,00");
+  EXPECT_EQ(p.najdi<QLabel>("La_APSazbaDPH")->text(), "21");
 }
