@@ -16,5 +16,5 @@ if [ ${#chybi[@]} -gt 0 ]; then
   echo "Instaluji: ${chybi[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${chybi[@]}"
+  apt-get install -y -qq "${chybi[@]}"
 fi
