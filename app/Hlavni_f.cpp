@@ -90,6 +90,7 @@ THlavni::THlavni(const QString& slozkaProgramu, QWidget* rodic) : QMainWindow(ro
   VytvorAkce();
   VytvorOkno();
   VytvorMenu();
+  // Watches the year label and, for the command keys, every control of the window.
   qApp->installEventFilter(this);
   FormCreate();
 }
@@ -191,7 +192,6 @@ void THlavni::VytvorOkno() {
   La_AktualniObdobi = tucnyPopisek("La_AktualniObdobi", panel);
   obarvi(La_AktualniObdobi, QColor(0, 137, 194));
   La_AktualniObdobi->setCursor(Qt::PointingHandCursor);
-  La_AktualniObdobi->installEventFilter(this);
   nastroje->addWidget(La_AktualniObdobi);
   nastroje->addStretch(1);
   nastroje->addWidget(tlacitkoAkce(Akce_Prehledy, panel, "Tl_Prehledy"));
