@@ -66,49 +66,9 @@ QString zaporne(const QString& n) {
   return cele.match(n).hasMatch() ? "-" + n : "-(" + n + ")";
 }
 
-// LEFT(a, n) and RIGHT(a, n), also nested, outside quoted text.
-QString prelozFunkce(const QString& s) {
-  QString vysledek;
-  for (qsizetype i = 0; i < s.size();) {
-    const QChar c = s[i];
-    if (c == u'\'' || c == u'"') {
-      const qsizetype k = konecUvozovek(s, i);
-      vysledek += s.mid(i, k - i);
-      i = k;
-      continue;
-    }
-    if (c.isLetter() && (i == 0 || !jeZnakJmena(s[i - 1]))) {
-      qsizetype k = i;
-      while (k < s.size() && jeZnakJmena(s[k])) ++k;
-      const QString jmeno = s.mid(i, k - i).toUpper();
-      qsizetype z = k;
-      while (z < s.size() && s[z].isSpace()) ++z;
-      if ((jmeno == "LEFT" || jmeno == "RIGHT") && z < s.size() && s[z] == u'(') {
-        const qsizetype konec = parovaZavorka(s, z);
-        if (konec > 0) {
-          const QStringList arg = argumenty(s.mid(z + 1, konec - z - 1));
-          if (arg.size() == 2) {
-            const QString text = prelozFunkce(arg[0]);
-            const QString n = prelozFunkce(arg[1]);
-            vysledek += jmeno == "LEFT" ? "substr(" + text + ", 1, " + n + ")"
-                                        : "substr(" + text + ", " + zaporne(n) + ")";
-            i = konec + 1;
-            continue;
-          }
-        }
-      }
-      vysledek += s.mid(i, k - i);
-      i = k;
-      continue;
-    }
-    vysledek += c;
-    ++i;
-  }
-  return vysledek;
-}
-
-// #yyyy-mm-dd# (with an optional time) outside quoted text.
-QString prelozDatumy(const QString& s) {
+// LEFT(a, n) and RIGHT(a, n), also nested, and #yyyy-mm-dd# date literals (with an optional
+// time), all outside quoted text.
+QString prelozVyrazy(const QString& s) {
   static const QRegularExpression datum(
       "^#(\\d{4}-\\d{2}-\\d{2}(?: \\d{2}:\\d{2}:\\d{2})?)#");
   QString vysledek;
@@ -127,6 +87,30 @@ QString prelozDatumy(const QString& s) {
         i += m.capturedLength(0);
         continue;
       }
+    }
+    if (c.isLetter() && (i == 0 || !jeZnakJmena(s[i - 1]))) {
+      qsizetype k = i;
+      while (k < s.size() && jeZnakJmena(s[k])) ++k;
+      const QString jmeno = s.mid(i, k - i).toUpper();
+      qsizetype z = k;
+      while (z < s.size() && s[z].isSpace()) ++z;
+      if ((jmeno == "LEFT" || jmeno == "RIGHT") && z < s.size() && s[z] == u'(') {
+        const qsizetype konec = parovaZavorka(s, z);
+        if (konec > 0) {
+          const QStringList arg = argumenty(s.mid(z + 1, konec - z - 1));
+          if (arg.size() == 2) {
+            const QString text = prelozVyrazy(arg[0]);
+            const QString n = prelozVyrazy(arg[1]);
+            vysledek += jmeno == "LEFT" ? "substr(" + text + ", 1, " + n + ")"
+                                        : "substr(" + text + ", " + zaporne(n) + ")";
+            i = konec + 1;
+            continue;
+          }
+        }
+      }
+      vysledek += s.mid(i, k - i);
+      i = k;
+      continue;
     }
     vysledek += c;
     ++i;
@@ -148,7 +132,7 @@ QString prelozJetSql(const QString& sql) {
     limit = m.captured(2);
     s = m.captured(1) + s.mid(m.capturedLength(0));
   }
-  s = prelozDatumy(prelozFunkce(s));
+  s = prelozVyrazy(s);
   if (!limit.isEmpty()) s += " LIMIT " + limit;
   return s;
 }
